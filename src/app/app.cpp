@@ -1,0 +1,74 @@
+#include "app/app.h"
+
+#include "resources/main_window_layout.h"
+#include "resources/promotion_picture.h"
+#include "toolkit/keys.h"
+
+namespace qirvo {
+
+App::App(Platform& platform, std::filesystem::path runDirectory) : platform_(platform) {
+  state_.runDirectory = std::move(runDirectory);
+}
+
+void App::start() {
+  state_.selection = {0, 0, 0, 0};
+  state_.pointerTable = std::make_unique<PointerTable>();
+  state_.pixelReader = std::make_unique<PixelReader>();
+  mainWindow_ = std::make_unique<Window>(mainWindowLayout());
+  wireMainWindow();
+  openWindow(platform_, *mainWindow_);
+}
+
+void App::wireMainWindow() {
+  Window& w = *mainWindow_;
+  w.onCreated = [this] { onMainWindowCreated(); };
+  w.onDestroyed = [this] { onMainWindowDestroyed(); };
+  w.control("按钮1").on.clicked = [this] { onCaptureButton(); };
+}
+
+void App::onMainWindowCreated() {
+  Window& w = *mainWindow_;
+  state_.captureHotkeyId = registerCaptureHotkey();
+  w.control("组合框_相识度").setCurrentIndex(0);
+  Control& promo = w.control("图片框_广告");
+  promo.setGeometry(6, 130, 390, 95);
+  promo.setPicture(builtInPromotionPicture());
+  startPromotionLoader();
+}
+
+int App::registerCaptureHotkey() {
+  return 0;
+}
+
+void App::startPromotionLoader() {}
+
+void App::onCaptureButton() {}
+
+void App::onMainWindowDestroyed() {
+  if (state_.captureHotkeyId != 0) platform_.unregisterHotkey(state_.captureHotkeyId);
+  stopWorker(state_.keyingThread);
+  endProgram(0);
+}
+
+void App::exitCleanup() {
+  if (cleanedUp_) return;
+  cleanedUp_ = true;
+  state_.capturedPicture.clear();
+  state_.dragMode = DragMode::New;
+  state_.hitRegion = HitRegion::None;
+  state_.selection = {};
+  if (state_.pointerTable) {
+    for (auto& slot : *state_.pointerTable) slot = {};
+    state_.pointerTable.reset();
+  }
+  // A worker that still runs holds on to the reader; it is released with the process.
+  if (state_.pixelReader) state_.pixelReader->destroy();
+  state_.screenSnapshot.clear();
+}
+
+void App::endProgram(int code) {
+  exitCleanup();
+  platform_.exitProcess(code);
+}
+
+}  // namespace qirvo
