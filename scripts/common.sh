@@ -57,6 +57,10 @@ start_virtual_display() {
     return 1
   fi
   export DISPLAY=":$number"
+  if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+    XDG_RUNTIME_DIR=$(mktemp -d)
+    export XDG_RUNTIME_DIR
+  fi
   openbox --sm-disable >/dev/null 2>&1 &
   started_pids+=($!)
   for _ in $(seq 50); do wmctrl -m >/dev/null 2>&1 && break; sleep 0.1; done

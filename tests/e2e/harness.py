@@ -58,6 +58,9 @@ class Session:
         self.env = dict(os.environ)
         if scale:
             self.env["QT_SCALE_FACTOR"] = str(scale)
+        runtime = os.path.join(self.tmp, "runtime")
+        os.mkdir(runtime, 0o700)
+        self.env["XDG_RUNTIME_DIR"] = runtime
 
     def __enter__(self):
         self._start_display()

@@ -34,6 +34,10 @@ def test_main_window_opens_closes():
         corner = shot.pixel(x + 8, y + 132)
         check(corner != face, f"no promotion picture at (6,130): {corner}")
         check(sum(corner) < 300, f"promotion corner colour {corner}")
+        # Fixed size: a maximise request through the window manager changes nothing.
+        s.run(["wmctrl", "-i", "-r", wid, "-b", "add,maximized_vert,maximized_horz"])
+        time.sleep(0.3)
+        check(s.window_geometry(wid)[2:] == (403, 233), "the window could be maximised")
         # Closing through the window manager ends the program with 0 within a second.
         s.close_window(wid)
         start = time.time()
