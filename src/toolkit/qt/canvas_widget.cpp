@@ -9,6 +9,7 @@
 
 #include "toolkit/qt/qt_cursors.h"
 #include "toolkit/qt/qt_keys.h"
+#include "toolkit/qt/timing.h"
 
 namespace qirvo {
 
@@ -46,7 +47,12 @@ void CanvasWidget::sync() {
     resize(r.width(), r.height());
   }
   const Rect dirty = canvas.takeDirty();
-  if (!dirty.isEmpty()) update(toLogical(dirty));
+  if (dirty.isEmpty()) return;
+  // When timing, paint at once so the measured input includes the screen update.
+  if (InputTiming::instance().enabled())
+    repaint(toLogical(dirty));
+  else
+    update(toLogical(dirty));
 }
 
 void CanvasWidget::paintEvent(QPaintEvent* e) {
@@ -64,6 +70,8 @@ void CanvasWidget::paintEvent(QPaintEvent* e) {
                         area.height() * dpr);
     p.drawImage(QRectF(area), view, source);
   });
+  if (window()->windowFlags() & Qt::FramelessWindowHint)
+    InputTiming::instance().reportPaint("click to overlay painted");
 }
 
 void CanvasWidget::mousePressEvent(QMouseEvent* e) {
@@ -80,9 +88,11 @@ void CanvasWidget::mouseReleaseEvent(QMouseEvent* e) {
 }
 
 void CanvasWidget::mouseMoveEvent(QMouseEvent* e) {
+  InputTiming::instance().markInput();
   const Point at = toPixels(e->position());
   if (control_.on.mouseMove) control_.on.mouseMove(at.x, at.y);
   afterInput_();
+  if (e->buttons() & Qt::LeftButton) InputTiming::instance().reportInput("drag move");
 }
 
 void CanvasWidget::mouseDoubleClickEvent(QMouseEvent* e) {

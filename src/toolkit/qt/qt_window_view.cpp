@@ -13,6 +13,7 @@
 
 #include "toolkit/qt/canvas_widget.h"
 #include "toolkit/qt/colour_picker_button.h"
+#include "toolkit/qt/timing.h"
 
 namespace qirvo {
 
@@ -66,6 +67,7 @@ QWidget* QtWindowView::build(Control& c, QWidget* parent) {
       auto* b = new QPushButton(parent);
       b->setFocusPolicy(Qt::TabFocus);
       connect(b, &QPushButton::clicked, this, [ctl, done] {
+        InputTiming::instance().markClick();
         if (ctl->on.clicked) ctl->on.clicked();
         done();
       });
