@@ -1,7 +1,6 @@
 #include "capture/dim_picture.h"
 
 #include <algorithm>
-#include <array>
 
 namespace qirvo {
 
@@ -14,19 +13,18 @@ PictureBytes dimPicture(const PictureBytes& picture) {
   const std::int64_t stride = imageSize / h;
   const std::int64_t size = static_cast<std::int64_t>(picture.size());
 
-  static constexpr auto kDim = [] {
-    std::array<std::uint8_t, 256> t{};
-    for (int v = 0; v < 256; ++v) t[v] = static_cast<std::uint8_t>(2 * v / 3);
-    return t;
-  }();
-  for (std::int64_t r = 0; r < h; ++r) {
+  // With a stride of 0 or less every row starts where the first does; dimming it once
+  // gives the same bytes.
+  const std::int64_t rows = stride > 0 ? h : 1;
+  for (std::int64_t r = 0; r < rows; ++r) {
     const std::int64_t start = kBmpHeaderBytes + r * stride;
     // A header that promises more than the bytes hold must not lead outside them.
+    if (start >= size) break;
     const std::int64_t end = std::min(start + 3 * w, size);
-    if (start < kBmpHeaderBytes || start >= end) continue;
     const std::uint8_t* from = picture.data() + start;
     std::uint8_t* to = out.data() + start;
-    for (std::int64_t i = 0, n = end - start; i < n; ++i) to[i] = kDim[from[i]];
+    for (std::int64_t i = 0, n = end - start; i < n; ++i)
+      to[i] = static_cast<std::uint8_t>(from[i] * 2u / 3u);
   }
   return out;
 }

@@ -52,6 +52,10 @@ TEST(DimPicture, NoRowsOrTooFewBytesChangeNothingUnsafe) {
   const PictureBytes dimmed = dimPicture(cut);
   ASSERT_EQ(dimmed.size(), cut.size());
   EXPECT_EQ(dimmed.back(), 170);
+  // A height of two billion over a few bytes ends at the bytes, not after two billion rows.
+  writeLe32(cut, 22, 0x7FFFFFFF);
+  writeLe32(cut, 34, 0x7FFFFFFF);
+  EXPECT_EQ(dimPicture(cut).size(), cut.size());
 }
 
 }  // namespace
