@@ -15,6 +15,7 @@ void App::start() {
   state_.pointerTable = std::make_unique<PointerTable>();
   state_.pixelReader = std::make_unique<PixelReader>();
   mainWindow_ = std::make_unique<Window>(mainWindowLayout());
+  capture_ = std::make_unique<CaptureController>(platform_, state_, *mainWindow_);
   wireMainWindow();
   openWindow(platform_, *mainWindow_);
 }
@@ -42,7 +43,10 @@ int App::registerCaptureHotkey() {
 
 void App::startPromotionLoader() {}
 
-void App::onCaptureButton() {}
+void App::onCaptureButton() {
+  // An open magnifier is asked to close here, before the capture starts.
+  capture_->beginCapture();
+}
 
 void App::onMainWindowDestroyed() {
   if (state_.captureHotkeyId != 0) platform_.unregisterHotkey(state_.captureHotkeyId);

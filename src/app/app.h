@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "app/app_state.h"
+#include "capture/capture_controller.h"
 #include "toolkit/platform.h"
 #include "toolkit/window.h"
 
@@ -22,6 +23,7 @@ class App {
   AppState& state() { return state_; }
   Platform& platform() { return platform_; }
   Window& mainWindow() { return *mainWindow_; }
+  CaptureController& capture() { return *capture_; }
 
   // Handlers of MainWindow.
   void onMainWindowCreated();
@@ -42,6 +44,7 @@ class App {
   Platform& platform_;
   AppState state_;
   std::unique_ptr<Window> mainWindow_;
+  std::unique_ptr<CaptureController> capture_;
   bool cleanedUp_ = false;
 };
 

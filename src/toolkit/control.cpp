@@ -11,10 +11,14 @@ Control::Control(const ControlLayout& layout)
       text_(layout.text),
       items_(layout.items),
       visible_(layout.visible) {
-  if (kind_ == ControlKind::Canvas)
+  if (kind_ == ControlKind::Canvas) {
     canvas_ = std::make_unique<Canvas>(
         layout.width, layout.height,
-        layout.store == CanvasStore::Persistent ? Persistence::Persistent : Persistence::Transient);
+        layout.store == CanvasStore::Persistent ? Persistence::Persistent : Persistence::Transient,
+        layout.placement == CanvasPlacement::Tiled ? BackgroundPlacement::Tiled
+                                                   : BackgroundPlacement::TopLeft);
+    canvas_->setBackgroundColour(layout.background);
+  }
   // A drop-down list shows nothing until an item is chosen; item 0 is its usual start.
   if (kind_ == ControlKind::ComboList && !items_.empty()) {
     currentIndex_ = 0;

@@ -2,6 +2,8 @@
 #include <string>
 #include <vector>
 
+#include "picture/colour_value.h"
+
 namespace qirvo {
 
 enum class ControlKind {
@@ -26,6 +28,8 @@ enum class WindowStyle {
 
 enum class CanvasStore { Transient, Persistent };
 enum class BorderStyle { None, ThinLine };
+// Where a canvas draws its background picture: once at the top-left, or repeated from there.
+enum class CanvasPlacement { TopLeft, Tiled };
 
 // One control of a window layout, in creation order.
 struct ControlLayout {
@@ -41,6 +45,8 @@ struct ControlLayout {
   std::string parent = {};  // a canvas that holds this control; positions are relative to it
   CanvasStore store = CanvasStore::Transient;
   BorderStyle border = BorderStyle::None;
+  CanvasPlacement placement = CanvasPlacement::TopLeft;
+  ColourValue background = kBlack;  // a canvas's background colour
 };
 
 struct WindowLayout {
