@@ -64,10 +64,22 @@ class Session:
 
     def __enter__(self):
         self._start_display()
-        self.spawn(["openbox", "--sm-disable"], quiet=True)
-        self.wait_for(lambda: self.run(["wmctrl", "-m"], check_rc=False).returncode == 0, 10,
-                      "openbox did not start")
-        return self
+        # openbox now and then fails to take the display on a loaded machine: try again.
+        for _ in range(3):
+            log = open(os.path.join(self.tmp, "openbox.log"), "ab")
+            wm = subprocess.Popen(["openbox", "--sm-disable"], env=self.env, stdout=log,
+                                  stderr=log)
+            self.procs.append(wm)
+            deadline = time.time() + 10
+            while time.time() < deadline and wm.poll() is None:
+                if self.run(["wmctrl", "-m"], check_rc=False).returncode == 0:
+                    return self
+                time.sleep(0.05)
+            if wm.poll() is None:
+                wm.kill()
+                wm.wait()
+        with open(os.path.join(self.tmp, "openbox.log"), "rb") as f:
+            raise Failure("openbox did not start: " + f.read().decode(errors="replace"))
 
     def __exit__(self, *exc):
         for p in reversed(self.procs):

@@ -23,14 +23,13 @@ QString qs(const std::string& s) {
   return QString::fromStdString(s);
 }
 
-QPixmap pixmapOf(const PictureBytes& bytes, double dpr) {
+// Picture boxes show art, not pixels to pick: they scale with the rest of the window.
+QPixmap pixmapOf(const PictureBytes& bytes) {
   auto raster = decodePicture(bytes);
   if (!raster) return {};
   QImage img(reinterpret_cast<const uchar*>(raster->data()), raster->width(), raster->height(),
              raster->width() * 4, QImage::Format_RGBX8888);
-  QPixmap pm = QPixmap::fromImage(img.copy());
-  pm.setDevicePixelRatio(dpr);
-  return pm;
+  return QPixmap::fromImage(img.copy());
 }
 
 }  // namespace
@@ -148,7 +147,7 @@ void QtWindowView::apply(Bound& b) {
     if (button->text() != text) button->setText(text);
   } else if (auto* label = qobject_cast<QLabel*>(w)) {
     if (c.kind() == ControlKind::PictureBox)
-      label->setPixmap(pixmapOf(c.picture(), devicePixelRatioF()));
+      label->setPixmap(pixmapOf(c.picture()));
     else if (label->text() != text)
       label->setText(text);
   } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
