@@ -1,4 +1,6 @@
+#include <atomic>
 #include <set>
+#include <thread>
 #include <utility>
 
 #include "scenario_fixture.h"
@@ -98,6 +100,25 @@ TEST_F(ColourKeyPass, MultiColourOverlayKeepsThePixelsOfEitherKey) {
   EXPECT_EQ(pixelsOf(output, a).size(), 25u);
   EXPECT_EQ(pixelsOf(output, b).size(), 25u);
   EXPECT_EQ(pixelsOf(output, kBlack).size(), 33u * 33u - 50u);
+}
+
+TEST_F(ColourKeyPass, EarlierPassesEndBeforeTheCanvasIsCleared) {
+  placeCapture({0, 0, 10, 10});
+  Canvas& output = canvas("画板3");
+  // Stand-ins for a colour-key and a speckle pass that are painting when the press comes.
+  const ColourValue red = makeColour(255, 0, 0);
+  std::atomic<int> painting{0};
+  for (WorkerHandle* field : {&app.state().keyingThread, &app.state().despeckleThread})
+    startWorker(
+        [&output, &painting, red](std::stop_token stop) {
+          ++painting;
+          while (!stop.stop_requested()) output.drawPoint(11, 11, red);
+        },
+        field);
+  while (painting < 2) std::this_thread::yield();
+  press("画板2", {0, 0});
+  finishPasses();
+  EXPECT_EQ(output.pixel(11, 11), kBlack);  // beyond the examined columns and lines
 }
 
 TEST_F(ColourKeyPass, ClosingMainWindowDuringAPassEndsTheProgram) {
