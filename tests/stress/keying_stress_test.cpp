@@ -1,7 +1,6 @@
 // Many passes started and stopped in quick succession while another thread reads the
 // canvases as a backend's repaint would. Meant to run under ThreadSanitizer: any race on
 // the models, the workers or the simulated screen shows up as a report.
-#include <atomic>
 #include <thread>
 
 #include "scenario_fixture.h"
@@ -21,10 +20,9 @@ TEST_F(KeyingStress, RapidPressesWithSpecklePassesAndColourChanges) {
     for (int x = 0; x < 220; ++x) desktop.set(20 + x, 20 + y, palette[(x * 7 + y * 3 + x * y) % 5]);
   placeCapture({20, 20, 120, 120});
 
-  std::atomic<bool> done{false};
-  std::jthread painter([&] {
+  std::jthread painter([&](std::stop_token stop) {
     const Rect mainWindow = app.mainWindow().clientRect();
-    while (!done) {
+    while (!stop.stop_requested()) {
       canvas("画板3").takeDirty();
       (void)canvas("画板3").getPicture();
       (void)sim.grabScreen(mainWindow);
@@ -57,7 +55,6 @@ TEST_F(KeyingStress, RapidPressesWithSpecklePassesAndColourChanges) {
     EXPECT_EQ(afterTheRush, canvas("画板3").getPicture());
     EXPECT_EQ(control("标签_制作透明图片进度").text(), "100%");
   }
-  done = true;
 }
 
 }  // namespace
