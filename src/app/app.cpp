@@ -1,5 +1,9 @@
 #include "app/app.h"
 
+#include "files/save_picture.h"
+#include "picture/colour_key_pass.h"
+#include "picture/processing_area.h"
+#include "picture/speckle_removal.h"
 #include "resources/main_window_layout.h"
 #include "resources/promotion_picture.h"
 #include "toolkit/keys.h"
@@ -8,6 +12,11 @@ namespace qirvo {
 
 App::App(Platform& platform, std::filesystem::path runDirectory) : platform_(platform) {
   state_.runDirectory = std::move(runDirectory);
+}
+
+App::~App() {
+  stopWorker(state_.keyingThread);
+  stopWorker(state_.despeckleThread);
 }
 
 void App::start() {
@@ -25,6 +34,20 @@ void App::wireMainWindow() {
   w.onCreated = [this] { onMainWindowCreated(); };
   w.onDestroyed = [this] { onMainWindowDestroyed(); };
   w.control("按钮1").on.clicked = [this] { onCaptureButton(); };
+
+  // Keying, speckle removal, the processing area and saving.
+  w.control("画板2").on.leftPress = [this](int, int) { startColourKeyPass(*this); };
+  w.control("组合框_去杂色").on.itemChosen = [this](int) { startSpeckleRemoval(*this); };
+  w.control("按钮_转到处理区").on.clicked = [this] { goToProcessingArea(*this); };
+  w.control("画板3").on.leftPress = [this](int x, int y) { touchUpPixel(*this, x, y); };
+  w.control("颜色选择器_背景").on.colourChosen = [this] { applyBackgroundColour(*this); };
+  w.control("按钮_保存图片").on.clicked = [this] {
+    savePictureFile(*this, SavedPicture::Captured);
+  };
+  w.control("按钮_保存图片1").on.clicked = [this] {
+    savePictureFile(*this, SavedPicture::Transparent);
+  };
+  // End of keying, speckle removal, the processing area and saving.
 }
 
 void App::onMainWindowCreated() {

@@ -14,6 +14,8 @@ namespace qirvo {
 class App {
  public:
   App(Platform& platform, std::filesystem::path runDirectory);
+  // Ends the passes that still run before the windows they paint go away.
+  ~App();
   App(const App&) = delete;
   App& operator=(const App&) = delete;
 

@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <atomic>
 #include <filesystem>
 #include <memory>
 
@@ -18,8 +19,9 @@ using PointerTable = std::array<PointerShape, kPointerSlots>;
 // The one program-wide record. Everything starts zero, empty or without a thread.
 struct AppState {
   PictureBytes capturedPicture;
-  int capturedWidth = 0;
-  int capturedHeight = 0;
+  // Atomic because a running colour-key pass reads them while a new capture may set them.
+  std::atomic<int> capturedWidth = 0;
+  std::atomic<int> capturedHeight = 0;
   bool transparentMade = false;
 
   // Per-capture editing state; reset or refilled each time the capture window opens.

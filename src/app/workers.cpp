@@ -42,4 +42,14 @@ void stopWorker(WorkerHandle& field) {
     if (t.joinable()) t.join();
 }
 
+void waitWorker(WorkerHandle& field) {
+  std::vector<std::jthread> threads;
+  {
+    std::lock_guard lock(field.mutex_);
+    threads.swap(field.threads_);
+  }
+  for (auto& t : threads)
+    if (t.joinable()) t.join();
+}
+
 }  // namespace qirvo

@@ -25,6 +25,11 @@ class WorkerHandle {
  private:
   friend bool startWorker(WorkerRoutine routine, WorkerHandle* field);
   friend void stopWorker(WorkerHandle& field);
+
+  // Waits, without asking them to stop, until every thread of the field has ended by itself.
+  // For tests and benchmarks that need a pass's finished result.
+  void waitWorker(WorkerHandle& field);
+  friend void waitWorker(WorkerHandle& field);
   mutable std::mutex mutex_;
   std::vector<std::jthread> threads_;
 };
@@ -36,5 +41,9 @@ bool startWorker(WorkerRoutine routine, WorkerHandle* field = nullptr);
 // Requests the stop and returns only once the thread has ended; afterwards it paints
 // nothing more. A field with no thread, or a finished one, is left as it is.
 void stopWorker(WorkerHandle& field);
+
+// Waits, without asking them to stop, until every thread of the field has ended by itself.
+// For tests and benchmarks that need a pass's finished result.
+void waitWorker(WorkerHandle& field);
 
 }  // namespace qirvo

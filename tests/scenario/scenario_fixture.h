@@ -1,6 +1,12 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+#include <random>
+#include <string>
+#include <system_error>
+
 #include "app/app.h"
 #include "toolkit/sim/sim_platform.h"
 
@@ -10,11 +16,81 @@ namespace qirvo {
 class ScenarioTest : public ::testing::Test {
  protected:
   ScenarioTest() : app(sim, ::testing::TempDir()) { app.start(); }
+  ~ScenarioTest() override {
+    if (!ownRunDirectory_.empty()) {
+      std::error_code ec;
+      std::filesystem::remove_all(ownRunDirectory_, ec);
+    }
+  }
 
   Control& control(const char* name) { return app.mainWindow().control(name); }
+  Canvas& canvas(const char* name) { return app.mainWindow().canvas(name); }
+
+  // Puts a finished capture of `region` in place the way finishing a capture does: the
+  // grabbed picture is the region plus 100 pixels to the right and below, cut at the screen;
+  // 画板2 takes the region's size and shows the picture. Stands in for a real capture.
+  void placeCapture(Rect region) {
+    const ScreenSize screen = sim.screenSize();
+    const int x0 = std::max(region.left, 0);
+    const int y0 = std::max(region.top, 0);
+    const Rect grabbed{x0, y0, std::min(region.right + 100, screen.width),
+                       std::min(region.bottom + 100, screen.height)};
+    AppState& s = app.state();
+    s.capturedPicture = grabbed.isEmpty() ? PictureBytes{} : encodePicture(sim.grabScreen(grabbed));
+    s.capturedWidth = region.width();
+    s.capturedHeight = region.height();
+    Canvas& source = canvas("画板2");
+    source.setWidth(region.width());
+    source.setHeight(region.height());
+    source.setBackgroundPicture(s.capturedPicture);
+  }
+
+  // A left press on a canvas of MainWindow at `at`, with the pointer there as the user's.
+  void press(const char* canvasName, Point at) {
+    Control& c = control(canvasName);
+    sim.setPointerPosition(sim.toScreen(app.mainWindow(), c, at));
+    c.on.leftPress(at.x, at.y);
+  }
+
+  // Chooses an item of a drop-down list as the user does: the model first, then the event.
+  void choose(const char* listName, int index) {
+    Control& c = control(listName);
+    c.setCurrentIndex(index);
+    c.on.itemChosen(index);
+  }
+
+  // Chooses a colour in 颜色选择器_背景.
+  void chooseBackground(ColourValue colour) {
+    Control& c = control("颜色选择器_背景");
+    c.setColour(colour);
+    c.on.colourChosen();
+  }
+
+  // Waits until the passes started so far have ended by themselves.
+  void finishPasses() {
+    waitWorker(app.state().keyingThread);
+    waitWorker(app.state().despeckleThread);
+  }
+
+  // A directory of this test's own as runDirectory, removed at the end of the test.
+  std::filesystem::path ownRunDirectory() {
+    if (ownRunDirectory_.empty()) {
+      const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+      std::random_device random;
+      ownRunDirectory_ = std::filesystem::path(::testing::TempDir()) /
+                         (std::string("qirvo-") + info->test_suite_name() + "-" + info->name() +
+                          "-" + std::to_string(random()));
+      std::filesystem::create_directories(ownRunDirectory_);
+      app.state().runDirectory = ownRunDirectory_;
+    }
+    return ownRunDirectory_;
+  }
 
   SimPlatform sim{1024, 768};
   App app;
+
+ private:
+  std::filesystem::path ownRunDirectory_;
 };
 
 }  // namespace qirvo

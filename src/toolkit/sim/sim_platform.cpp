@@ -15,8 +15,14 @@ void SimPlatform::createWindow(Window& w) {
 }
 
 void SimPlatform::showWindow(Window& w) {
+  std::lock_guard lock(screenMutex_);
   std::erase(shown_, &w);
   shown_.push_back(&w);
+}
+
+std::vector<Window*> SimPlatform::shownWindows() const {
+  std::lock_guard lock(screenMutex_);
+  return shown_;
 }
 
 void SimPlatform::bringToFront(Window& w) {
@@ -30,7 +36,10 @@ void SimPlatform::postClose(Window& w) {
 
 void SimPlatform::completeClose(Window& w) {
   if (w.state() != WindowState::Closing) return;
-  std::erase(shown_, &w);
+  {
+    std::lock_guard lock(screenMutex_);
+    std::erase(shown_, &w);
+  }
   finishClose(w);
 }
 
@@ -41,14 +50,27 @@ Point SimPlatform::toScreen(const Window& w, const Control& c, Point p) const {
 }
 
 Raster SimPlatform::composeScreen() const {
-  Raster screen = desktop_;
-  for (const Window* w : shown_) {
+  return composeArea(desktop_.bounds());
+}
+
+Raster SimPlatform::composeArea(Rect area) const {
+  Raster screen(area.width(), area.height());
+  screen.blit(desktop_, area.left, area.top, area.width(), area.height(), 0, 0);
+  // Copies the part of `face` placed at (left, top) on the screen that lies in `target`.
+  auto put = [&](const Raster& face, int left, int top, Rect target) {
+    screen.blit(face, target.left - left, target.top - top, target.width(), target.height(),
+                target.left - area.left, target.top - area.top);
+  };
+  for (const Window* w : shownWindows()) {
     const Rect client = w->clientRect();
-    screen.fillRect(client, kWindowFace);
+    const Rect face = client.intersected(area);
+    screen.fillRect({face.left - area.left, face.top - area.top, face.right - area.left,
+                     face.bottom - area.top},
+                    kWindowFace);
     for (const auto& c : w->controls()) {
       if (!c->visible()) continue;
       // A child shows only inside its holder.
-      Rect clip = client;
+      Rect clip = client.intersected(area);
       for (const Control* holder = c.get(); !holder->parentName().empty();) {
         holder = &w->control(holder->parentName());
         const Point ho = w->clientOrigin(*holder);
@@ -59,40 +81,39 @@ Raster SimPlatform::composeScreen() const {
       const Point o = w->clientOrigin(*c);
       const int left = client.left + o.x;
       const int top = client.top + o.y;
-      Raster face;
       if (const Canvas* canvas = c->canvas()) {
-        canvas->withShown([&](const Raster& img) { face = img; });
-        face = [&] {
-          Raster cut(canvas->width(), canvas->height());
-          cut.blit(face, 0, 0, cut.width(), cut.height(), 0, 0);
-          return cut;
-        }();
+        const Rect target =
+            Rect{left, top, left + canvas->width(), top + canvas->height()}.intersected(clip);
+        if (!target.isEmpty())
+          canvas->withShown([&](const Raster& img) { put(img, left, top, target); });
       } else if (c->kind() == ControlKind::PictureBox) {
-        if (auto pic = decodePicture(c->picture())) face = std::move(*pic);
-      } else {
-        continue;
+        if (auto pic = decodePicture(c->picture())) {
+          const Rect target =
+              Rect{left, top, left + pic->width(), top + pic->height()}.intersected(clip);
+          if (!target.isEmpty()) put(*pic, left, top, target);
+        }
       }
-      Rect target = Rect{left, top, left + face.width(), top + face.height()}.intersected(clip);
-      if (target.isEmpty()) continue;
-      screen.blit(face, target.left - left, target.top - top, target.width(), target.height(),
-                  target.left, target.top);
     }
   }
   return screen;
 }
 
 Raster SimPlatform::grabScreen(Rect r) {
-  Raster screen = composeScreen();
-  Raster out(r.width(), r.height());
-  out.blit(screen, r.left, r.top, r.width(), r.height(), 0, 0);
-  return out;
+  return composeArea(r);
 }
 
 ColourValue SimPlatform::pixelUnderPointer() {
-  return composeScreen().atOrBlack(pointer_.x, pointer_.y);
+  const Point p = pointerPosition();
+  return composeArea({p.x, p.y, p.x + 1, p.y + 1}).at(0, 0);
+}
+
+Point SimPlatform::pointerPosition() {
+  std::lock_guard lock(screenMutex_);
+  return pointer_;
 }
 
 void SimPlatform::setPointerPosition(Point p) {
+  std::lock_guard lock(screenMutex_);
   pointer_ = {std::clamp(p.x, 0, desktop_.width() - 1), std::clamp(p.y, 0, desktop_.height() - 1)};
 }
 

@@ -5,6 +5,7 @@
 // only canvases and picture boxes; other controls leave the window's face colour.
 #include <deque>
 #include <functional>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <vector>
@@ -38,7 +39,7 @@ class SimPlatform : public Platform {
   ScreenSize screenSize() override { return {desktop_.width(), desktop_.height()}; }
   Raster grabScreen(Rect r) override;
   ColourValue pixelUnderPointer() override;
-  Point pointerPosition() override { return pointer_; }
+  Point pointerPosition() override;
   void setPointerPosition(Point p) override;
 
   MessageAnswer messageBox(const std::string& text, MessageButtons buttons) override;
@@ -51,13 +52,19 @@ class SimPlatform : public Platform {
   void answerNext(MessageAnswer a) { answers_.push_back(a); }
   const std::vector<ShownMessage>& messages() const { return messages_; }
   std::optional<int> exitCode() const { return exitCode_; }
-  const std::vector<Window*>& shownWindows() const { return shown_; }
+  std::vector<Window*> shownWindows() const;
   int frontRaises() const { return frontRaises_; }
   // Screen position of a point in a control's client coordinates.
   Point toScreen(const Window& w, const Control& c, Point p) const;
 
  private:
+  // The screen's pixels in `area`, which may reach beyond the screen (read as black).
+  Raster composeArea(Rect area) const;
+
   Raster desktop_;
+  // Workers read the screen (the key colour under the pointer) while the test thread
+  // moves the pointer and shows windows.
+  mutable std::mutex screenMutex_;
   std::vector<Window*> shown_;  // bottom to top
   std::deque<std::function<void()>> posted_;
   std::deque<MessageAnswer> answers_;
