@@ -37,7 +37,7 @@ configure_build() {
 }
 
 build_main() {
-  configure_build "$build_root/main" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+  configure_build "$build_root/main" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQIRVO_BENCH=ON
   ninja -C "$build_root/main" -j "$jobs"
 }
 

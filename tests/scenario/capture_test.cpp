@@ -160,7 +160,8 @@ TEST_F(Capture, DragMoveResizeKeysWheelAndDoubleClickMakeTheCapture) {
   EXPECT_EQ(captureWindow().state(), WindowState::Closing);
   sim.processPendingEvents();
   EXPECT_EQ(captureWindow().state(), WindowState::Closed);
-  EXPECT_EQ(std::count(sim.shownWindows().begin(), sim.shownWindows().end(), &captureWindow()), 0);
+  const auto shown = sim.shownWindows();
+  EXPECT_EQ(std::count(shown.begin(), shown.end(), &captureWindow()), 0);
 }
 
 TEST_F(Capture, RightPressClosesAndKeepsThePreviousCapture) {
