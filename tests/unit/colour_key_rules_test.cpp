@@ -47,11 +47,21 @@ TEST(ColourKeyRules, NumericValueOfText) {
     double value;
   };
   const Case cases[] = {
-      {"0.9", 0.9},        {"０．９", 0.9}, {" 1e-1", 0.1},      {"abc", 0.0}, {"", 0.0},
-      {"-0.5", -0.5},      {"1.0x", 1.0},   {"　０.７５", 0.75},  // ideographic space, mixed widths
-      {"＋１Ｅ－１", 0.1}, {".5", 0.5},     {"1e", 1.0},  // an exponent without digits is no
-                                                          // exponent
-      {"- 1", 0.0},        {"1e999", inf},  {"1e-999", 0.0},
+      {"0.9", 0.9},
+      {"０．９", 0.9},
+      {" 1e-1", 0.1},
+      {"abc", 0.0},
+      {"", 0.0},
+      {"-0.5", -0.5},
+      {"1.0x", 1.0},
+      {"　０.７５", 0.75},  // ideographic space, mixed widths
+      {"＋１Ｅ－１", 0.1},
+      {".5", 0.5},
+      {"1e", 1.0},  // an exponent without digits is no
+                    // exponent
+      {"- 1", 0.0},
+      {"1e999", inf},
+      {"1e-999", 0.0},
   };
   for (const Case& c : cases) EXPECT_EQ(numericValue(c.text), c.value) << '"' << c.text << '"';
 }
