@@ -50,5 +50,24 @@ void BM_DragMove(benchmark::State& state) {
 }
 BENCHMARK(BM_DragMove)->Arg(200)->Arg(800)->Arg(1700)->Unit(benchmark::kMicrosecond);
 
+// Opening the capture window without the backend's mapping and painting: the snapshot, its
+// BMP form, the dimmed copy and both canvases' backgrounds at full-screen size.
+void BM_OpenCaptureWindow(benchmark::State& state) {
+  SimPlatform sim(kWidth, kHeight);
+  fillPattern(sim.desktop());
+  App app(sim, std::filesystem::temp_directory_path());
+  app.start();
+  Control& overlay = [&]() -> Control& {
+    app.mainWindow().control("按钮1").on.clicked();
+    return app.capture().captureWindow().control("画板1");
+  }();
+  for (auto _ : state) {
+    overlay.on.rightPress(0, 0);
+    sim.processPendingEvents();
+    app.mainWindow().control("按钮1").on.clicked();
+  }
+}
+BENCHMARK(BM_OpenCaptureWindow)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 }  // namespace qirvo

@@ -1,5 +1,6 @@
 #include "picture/picture_bytes.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <limits>
 
@@ -42,10 +43,10 @@ PictureBytes encodePicture(const Raster& image) {
     std::uint8_t* row = out.data() + kBmpHeaderBytes + (h - 1 - y) * stride;
     const std::uint32_t* src = image.data() + static_cast<std::size_t>(y) * w;
     for (int x = 0; x < w; ++x) {
-      const std::uint32_t p = src[x];
-      row[3 * x] = static_cast<std::uint8_t>(p >> 16);     // blue
-      row[3 * x + 1] = static_cast<std::uint8_t>(p >> 8);  // green
-      row[3 * x + 2] = static_cast<std::uint8_t>(p);       // red
+      const std::uint32_t p = src[x];                       // 0xFFRRGGBB
+      row[3 * x] = static_cast<std::uint8_t>(p);            // blue
+      row[3 * x + 1] = static_cast<std::uint8_t>(p >> 8);   // green
+      row[3 * x + 2] = static_cast<std::uint8_t>(p >> 16);  // red
     }
   }
   return out;
@@ -67,12 +68,13 @@ std::optional<Raster> decodePicture(const PictureBytes& bytes) {
   for (std::int64_t y = 0; y < h; ++y) {
     const std::int64_t stored = rawH > 0 ? h - 1 - y : y;
     const std::int64_t rowStart = offset + stored * stride;
-    for (std::int64_t x = 0; x < w; ++x) {
-      const std::int64_t at = rowStart + 3 * x;
-      if (at + 2 >= size) break;
-      image.set(static_cast<int>(x), static_cast<int>(y),
-                makeColour(bytes[at + 2], bytes[at + 1], bytes[at]));
-    }
+    // Pixels the data does not reach stay black.
+    const std::int64_t available = rowStart >= size ? 0 : std::min(w, (size - rowStart) / 3);
+    const std::uint8_t* from = bytes.data() + rowStart;
+    std::uint32_t* to = image.data() + y * w;
+    for (std::int64_t x = 0; x < available; ++x)
+      to[x] = Raster::kOpaque | (std::uint32_t{from[3 * x + 2]} << 16) |
+              (std::uint32_t{from[3 * x + 1]} << 8) | from[3 * x];
   }
   return image;
 }

@@ -8,17 +8,17 @@ namespace qirvo {
 Raster::Raster(int width, int height, ColourValue fill)
     : width_(std::max(width, 0)),
       height_(std::max(height, 0)),
-      pixels_(static_cast<std::size_t>(width_) * height_, fill | kOpaque) {}
+      pixels_(static_cast<std::size_t>(width_) * height_, toWord(fill)) {}
 
 void Raster::fill(ColourValue c) {
-  std::fill(pixels_.begin(), pixels_.end(), c | kOpaque);
+  std::fill(pixels_.begin(), pixels_.end(), toWord(c));
 }
 
 void Raster::fillRect(Rect r, ColourValue c) {
   r = r.intersected(bounds());
   for (int y = r.top; y < r.bottom; ++y) {
     auto* row = pixels_.data() + static_cast<std::size_t>(y) * width_;
-    std::fill(row + r.left, row + r.right, c | kOpaque);
+    std::fill(row + r.left, row + r.right, toWord(c));
   }
 }
 

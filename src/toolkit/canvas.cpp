@@ -91,15 +91,15 @@ void Canvas::rebuildLocked() {
 }
 
 void Canvas::renderBackgroundLocked(Raster& into, Rect area) const {
-  into.fillRect(area, background_);
-  if (!hasPicture_) return;
-  if (placement_ == BackgroundPlacement::Tiled) {
-    into.tile(picture_, area);
-  } else {
-    Rect covered = area.intersected(picture_.bounds());
+  if (hasPicture_ && placement_ == BackgroundPlacement::Tiled) {
+    into.tile(picture_, area);  // covers everything: no colour shows
+    return;
+  }
+  const Rect covered = hasPicture_ ? area.intersected(picture_.bounds()) : Rect{};
+  if (covered != area) into.fillRect(area, background_);
+  if (!covered.isEmpty())
     into.blit(picture_, covered.left, covered.top, covered.width(), covered.height(), covered.left,
               covered.top);
-  }
 }
 
 void Canvas::clear() {

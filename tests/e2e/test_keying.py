@@ -87,6 +87,9 @@ def test_key_a_colour_and_save_both_pictures():
                 # Moved aside, so that the second save asks no overwrite question.
                 shutil.move(os.path.join(s.tmp, "e2epic.bmp"), os.path.join(s.tmp, "t.bmp"))
 
+        if ARTIFACTS:
+            for name in ("t.bmp", "e2epic.bmp"):
+                shutil.copy(os.path.join(s.tmp, name), os.path.join(ARTIFACTS, "saved_" + name))
         w, h, px = read_bmp(os.path.join(s.tmp, "t.bmp"))
         check((w, h) == (53, 43), f"transparent picture is {w}x{h}")
         for (cx, cy), got in px.items():

@@ -62,9 +62,9 @@ void CanvasWidget::paintEvent(QPaintEvent* e) {
   p.fillRect(area, Qt::black);
   control_.canvas()->withShown([&](const Raster& img) {
     if (img.empty()) return;
-    // The model's words are 0xFFBBGGRR, that is R, G, B, X bytes: no conversion needed.
+    // The model's words are 0xFFRRGGBB, Qt's RGB32: drawn without conversion.
     QImage view(reinterpret_cast<const uchar*>(img.data()), img.width(), img.height(),
-                img.width() * 4, QImage::Format_RGBX8888);
+                img.width() * 4, QImage::Format_RGB32);
     view.setDevicePixelRatio(dpr);
     const QRectF source(area.left() * dpr, area.top() * dpr, area.width() * dpr,
                         area.height() * dpr);

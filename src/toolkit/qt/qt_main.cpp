@@ -1,3 +1,5 @@
+#include <malloc.h>
+
 #include <QApplication>
 #include <QFont>
 #include <QStyleFactory>
@@ -8,6 +10,11 @@
 #include "toolkit/qt/qt_theme.h"
 
 int main(int argc, char** argv) {
+  // Every capture handles several full-screen buffers of 8 MB. Served from the heap and
+  // kept after release, they cost no fresh page faults at the next capture; left to mmap,
+  // they cost about a third of the time from the click to the overlay.
+  mallopt(M_MMAP_THRESHOLD, 64 << 20);
+  mallopt(M_TRIM_THRESHOLD, 256 << 20);
   QApplication application(argc, argv);
   qirvo::applyTheme(application);
   const std::filesystem::path runDirectory = QCoreApplication::applicationDirPath().toStdString();

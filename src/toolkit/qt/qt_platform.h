@@ -3,8 +3,8 @@
 // screen. It builds a QtWindowView for each Window model, pulls model changes on the
 // user-interface thread (right after each input and on a 16 ms timer, so workers never
 // flood it), and turns native input into the core's handler calls.
-// Known limits: no system-wide hotkeys yet; inputPending() always answers false, so a
-// directory listing never pauses to dispatch input.
+// Known limits: no system-wide hotkeys yet. Qt offers no peek at waiting input, so
+// inputPending() always answers true: dispatching when nothing waits costs microseconds.
 #include <QObject>
 #include <QTimer>
 #include <map>
@@ -38,7 +38,7 @@ class QtPlatform : public QObject, public Platform {
 
   MessageAnswer messageBox(const std::string& text, MessageButtons buttons) override;
   void processPendingEvents() override;
-  bool inputPending() override { return false; }
+  bool inputPending() override { return true; }
   int run() override;
   void exitProcess(int code) override;
 

@@ -28,7 +28,7 @@ QPixmap pixmapOf(const PictureBytes& bytes) {
   auto raster = decodePicture(bytes);
   if (!raster) return {};
   QImage img(reinterpret_cast<const uchar*>(raster->data()), raster->width(), raster->height(),
-             raster->width() * 4, QImage::Format_RGBX8888);
+             raster->width() * 4, QImage::Format_RGB32);
   return QPixmap::fromImage(img.copy());
 }
 
@@ -141,7 +141,7 @@ void QtWindowView::apply(Bound& b) {
   } else {
     w->setGeometry(g.left, g.top, g.width(), g.height());
   }
-  w->setVisible(c.visible());
+  if (c.kind() != ControlKind::Canvas) w->setVisible(c.visible());
   const QString text = qs(c.text());
   if (auto* button = qobject_cast<QPushButton*>(w)) {
     if (button->text() != text) button->setText(text);
@@ -183,7 +183,28 @@ void QtWindowView::sync() {
       apply(b);
     }
   }
+  hideCoveredCanvases();
   for (CanvasWidget* c : canvases_) c->sync();
+}
+
+void QtWindowView::hideCoveredCanvases() {
+  // A canvas wholly under a later, shown sibling canvas would be painted for nothing; the
+  // capture window's clean snapshot lies under the full-screen overlay that way. The model
+  // keeps it visible; only the native widget rests until it can be seen.
+  for (std::size_t i = 0; i < bound_.size(); ++i) {
+    Bound& below = bound_[i];
+    if (below.control->kind() != ControlKind::Canvas) continue;
+    const Rect area = below.control->geometry();
+    bool covered = false;
+    for (std::size_t j = i + 1; j < bound_.size() && !covered; ++j) {
+      const Control& above = *bound_[j].control;
+      covered = above.kind() == ControlKind::Canvas && above.visible() &&
+                bound_[j].widget->parentWidget() == below.widget->parentWidget() &&
+                above.geometry().intersected(area) == area && !area.isEmpty();
+    }
+    const bool shown = below.control->visible() && !covered;
+    if (below.widget->isVisibleTo(this) != shown) below.widget->setVisible(shown);
+  }
 }
 
 void QtWindowView::placeForShow() {

@@ -35,6 +35,7 @@ class QtWindowView : public QWidget {
   };
   QWidget* build(Control& c, QWidget* parent);
   void apply(Bound& b);
+  void hideCoveredCanvases();
 
   Window& model_;
   std::function<void()> afterInput_;

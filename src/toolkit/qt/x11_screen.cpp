@@ -11,10 +11,12 @@
 namespace qirvo {
 
 namespace {
-// 32-bit Z-pixmap pixels are 0x00RRGGBB.
-inline ColourValue fromX(std::uint32_t p) {
-  return makeColour(static_cast<int>((p >> 16) & 0xFF), static_cast<int>((p >> 8) & 0xFF),
-                    static_cast<int>(p & 0xFF));
+// 32-bit Z-pixmap pixels are 0x00RRGGBB: the raster's own words once made opaque.
+void copyRows(Raster& out, const std::uint8_t* data) {
+  const auto* px = reinterpret_cast<const std::uint32_t*>(data);
+  std::uint32_t* to = out.data();
+  const std::size_t n = static_cast<std::size_t>(out.width()) * out.height();
+  for (std::size_t i = 0; i < n; ++i) to[i] = px[i] | Raster::kOpaque;
 }
 }  // namespace
 
@@ -79,10 +81,7 @@ bool X11Screen::grabInto(Raster& out, Rect r) {
     xcb_generic_error_t* err = nullptr;
     xcb_shm_get_image_reply_t* reply = xcb_shm_get_image_reply(conn_, cookie, &err);
     if (reply && !err && reply->depth >= 24) {
-      const auto* px = reinterpret_cast<const std::uint32_t*>(shmData_);
-      for (int y = 0; y < r.height(); ++y)
-        for (int x = 0; x < r.width(); ++x)
-          out.set(x, y, fromX(px[static_cast<std::size_t>(y) * r.width() + x]));
+      copyRows(out, shmData_);
       std::free(reply);
       return true;
     }
@@ -99,10 +98,7 @@ bool X11Screen::grabInto(Raster& out, Rect r) {
   const bool ok =
       reply->depth >= 24 && static_cast<std::size_t>(xcb_get_image_data_length(reply)) >= bytes;
   if (ok) {
-    const auto* px = reinterpret_cast<const std::uint32_t*>(xcb_get_image_data(reply));
-    for (int y = 0; y < r.height(); ++y)
-      for (int x = 0; x < r.width(); ++x)
-        out.set(x, y, fromX(px[static_cast<std::size_t>(y) * r.width() + x]));
+    copyRows(out, xcb_get_image_data(reply));
   }
   std::free(reply);
   return ok;
@@ -113,6 +109,10 @@ Raster X11Screen::grab(Rect r) {
   if (!conn_ || out.empty()) return out;
   std::lock_guard lock(mutex_);
   const Rect onRoot = r.intersected({0, 0, rootWidth_, rootHeight_});
+  if (onRoot == r) {
+    grabInto(out, r);  // the usual case: no second buffer
+    return out;
+  }
   if (onRoot.isEmpty()) return out;
   Raster part(onRoot.width(), onRoot.height());
   if (grabInto(part, onRoot))
