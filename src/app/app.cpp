@@ -47,7 +47,6 @@ void App::wireMainWindow() {
   w.control("按钮_保存图片1").on.clicked = [this] {
     savePictureFile(*this, SavedPicture::Transparent);
   };
-  // End of keying, speckle removal, the processing area and saving.
 }
 
 void App::onMainWindowCreated() {
@@ -60,10 +59,13 @@ void App::onMainWindowCreated() {
   startPromotionLoader();
 }
 
+// No system-wide hotkey service yet: the capture button alone starts a capture, as after
+// a refused registration.
 int App::registerCaptureHotkey() {
   return 0;
 }
 
+// No promotion loader yet: the built-in picture stays for the whole run.
 void App::startPromotionLoader() {}
 
 void App::onCaptureButton() {
