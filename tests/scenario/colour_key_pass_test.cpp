@@ -49,7 +49,7 @@ TEST_F(ColourKeyPass, OutputSizeAndExaminedPixels) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.width << " x " << c.height);
-    placeCapture({0, 0, c.width, c.height});
+    captureRegion({0, 0, c.width, c.height});
     control("标签_制作透明图片进度").setText("");
     press("画板2", {0, 0});
     finishPasses();
@@ -60,7 +60,7 @@ TEST_F(ColourKeyPass, OutputSizeAndExaminedPixels) {
   }
 
   // Fed back in, 画板2 is as large as 画板3 while the columns still follow the capture.
-  placeCapture({0, 0, 50, 40});
+  captureRegion({0, 0, 50, 40});
   press("画板2", {0, 0});
   finishPasses();
   control("按钮_转到处理区").on.clicked();
@@ -90,7 +90,7 @@ TEST_F(ColourKeyPass, MultiColourOverlayKeepsThePixelsOfEitherKey) {
   sim.desktop().fillRect({0, 0, 30, 30}, makeColour(90, 90, 90));
   sim.desktop().fillRect({5, 5, 10, 10}, a);
   sim.desktop().fillRect({15, 15, 20, 20}, b);
-  placeCapture({0, 0, 30, 30});
+  captureRegion({0, 0, 30, 30});
   control("选择框_多色").setChecked(true);
   press("画板2", {6, 6});
   finishPasses();
@@ -103,7 +103,7 @@ TEST_F(ColourKeyPass, MultiColourOverlayKeepsThePixelsOfEitherKey) {
 }
 
 TEST_F(ColourKeyPass, EarlierPassesEndBeforeTheCanvasIsCleared) {
-  placeCapture({0, 0, 10, 10});
+  captureRegion({0, 0, 10, 10});
   Canvas& output = canvas("画板3");
   // Stand-ins for a colour-key and a speckle pass that are painting when the press comes.
   const ColourValue red = makeColour(255, 0, 0);
@@ -122,7 +122,7 @@ TEST_F(ColourKeyPass, EarlierPassesEndBeforeTheCanvasIsCleared) {
 }
 
 TEST_F(ColourKeyPass, ClosingMainWindowDuringAPassEndsTheProgram) {
-  placeCapture({0, 0, 300, 300});
+  captureRegion({0, 0, 300, 300});
   press("画板2", {0, 0});
   requestClose(sim, app.mainWindow());
   sim.processPendingEvents();

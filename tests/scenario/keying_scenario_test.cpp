@@ -37,7 +37,7 @@ TEST_F(Keying, CaptureKeyCleanTouchUpFeedBackKeyAgainAndSave) {
   desktop.set(at.x + 25, at.y + 17, kNearKey);
   desktop.fillRect({at.x + 5, at.y + 4, at.x + 15, at.y + 10}, kShape);
   desktop.set(at.x + 20, at.y + 15, kShape);
-  placeCapture({at.x, at.y, at.x + 30, at.y + 20});
+  captureRegion({at.x, at.y, at.x + 30, at.y + 20});
 
   // Key out the background colour into white.
   control("组合框_相识度").setText("0.9");

@@ -26,23 +26,18 @@ class ScenarioTest : public ::testing::Test {
   Control& control(const char* name) { return app.mainWindow().control(name); }
   Canvas& canvas(const char* name) { return app.mainWindow().canvas(name); }
 
-  // Puts a finished capture of `region` in place the way finishing a capture does: the
-  // grabbed picture is the region plus 100 pixels to the right and below, cut at the screen;
-  // 画板2 takes the region's size and shows the picture. Stands in for a real capture.
-  void placeCapture(Rect region) {
-    const ScreenSize screen = sim.screenSize();
-    const int x0 = std::max(region.left, 0);
-    const int y0 = std::max(region.top, 0);
-    const Rect grabbed{x0, y0, std::min(region.right + 100, screen.width),
-                       std::min(region.bottom + 100, screen.height)};
-    AppState& s = app.state();
-    s.capturedPicture = grabbed.isEmpty() ? PictureBytes{} : encodePicture(sim.grabScreen(grabbed));
-    s.capturedWidth = region.width();
-    s.capturedHeight = region.height();
-    Canvas& source = canvas("画板2");
-    source.setWidth(region.width());
-    source.setHeight(region.height());
-    source.setBackgroundPicture(s.capturedPicture);
+  // Captures `region` as a user does: 截图(Ctrl+1), a drag from its top-left corner to its
+  // bottom-right one, then a click and a double-click on that top-left corner.
+  void captureRegion(Rect region) {
+    control("按钮1").on.clicked();
+    Control& overlay = app.capture().captureWindow().control("画板1");
+    overlay.on.leftPress(region.left, region.top);
+    overlay.on.mouseMove(region.right, region.bottom);
+    overlay.on.leftRelease(region.right, region.bottom);
+    overlay.on.leftPress(region.left, region.top);
+    overlay.on.leftRelease(region.left, region.top);
+    overlay.on.doubleClick(region.left, region.top);
+    sim.processPendingEvents();
   }
 
   // A left press on a canvas of MainWindow at `at`, with the pointer there as the user's.

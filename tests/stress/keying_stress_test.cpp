@@ -18,7 +18,7 @@ TEST_F(KeyingStress, RapidPressesWithSpecklePassesAndColourChanges) {
   Raster& desktop = sim.desktop();
   for (int y = 0; y < 220; ++y)
     for (int x = 0; x < 220; ++x) desktop.set(20 + x, 20 + y, palette[(x * 7 + y * 3 + x * y) % 5]);
-  placeCapture({20, 20, 120, 120});
+  captureRegion({20, 20, 120, 120});
 
   std::jthread painter([&](std::stop_token stop) {
     const Rect mainWindow = app.mainWindow().clientRect();
