@@ -92,6 +92,30 @@ def test_capture_is_pixel_exact_at_scale_factor_2():
     capture_by_dragging_and_double_click(2)
 
 
+def test_arrow_keys_and_wheel_edit_the_selection():
+    with Session() as s:
+        _, main = start(s)
+        click_capture_button(s, main)
+        wait_overlay(s)
+        L, T, R, B = 100, 120, 200, 200
+        drag(s, L, T, R, B)
+        s.xdotool("mousemove", 150, 160)
+        # Right moves the whole selection by one; Shift+Down moves only its bottom edge;
+        # a wheel notch away from the user grows it by one on every side.
+        s.xdotool("key", "Right", "shift+Down")
+        s.xdotool("click", 4)
+        # Right: L+1, R+1. Shift+Down: B+1. Wheel +1: every side one pixel out.
+        L, T, R, B = L + 1 - 1, T - 1, R + 1 + 1, B + 1 + 1
+        time.sleep(0.3)
+        shot = s.screenshot()
+        for x, y in ((L, T + 30), (R - 1, T + 30), (L + 40, T), (L + 40, B - 1)):
+            check(shot.pixel(x, y) == OUTLINE, f"outline at ({x},{y}) is {shot.pixel(x, y)}")
+        for x, y in ((L - 1, T + 30), (R, T + 30), (L + 40, B)):
+            check(shot.pixel(x, y) == dimmed(bands(x, y)), f"({x},{y}) should be dimmed")
+        s.xdotool("click", 3)
+        wait_no_overlay(s)
+
+
 def test_right_press_leaves_without_capturing():
     with Session() as s:
         wid, main = start(s)
@@ -108,4 +132,4 @@ def test_right_press_leaves_without_capturing():
 
 if __name__ == "__main__":
     main([test_capture_by_dragging_and_double_click, test_capture_is_pixel_exact_at_scale_factor_2,
-          test_right_press_leaves_without_capturing])
+          test_arrow_keys_and_wheel_edit_the_selection, test_right_press_leaves_without_capturing])

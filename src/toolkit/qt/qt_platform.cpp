@@ -37,7 +37,7 @@ void QtPlatform::showWindow(Window& w) {
   v.show();
   v.raise();
   v.activateWindow();
-  if (w.style() == WindowStyle::BorderlessTopmost) v.grabKeyboard();
+  v.takeKeyboard();
 }
 
 void QtPlatform::bringToFront(Window& w) {
@@ -48,6 +48,7 @@ void QtPlatform::bringToFront(Window& w) {
   v.show();
   v.raise();
   v.activateWindow();
+  v.takeKeyboard();
 }
 
 void QtPlatform::postClose(Window& w) {
@@ -62,7 +63,7 @@ void QtPlatform::completeClose(Window& w) {
   if (it == views_.end()) return;
   std::unique_ptr<QtWindowView> view = std::move(it->second);
   views_.erase(it);
-  view->releaseKeyboard();
+  view->releaseKeyboardGrab();
   view->hide();
   view.release()->deleteLater();
 }

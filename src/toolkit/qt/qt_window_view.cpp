@@ -9,6 +9,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
+#include <QWindow>
 #include <cmath>
 
 #include "toolkit/qt/canvas_widget.h"
@@ -219,6 +220,42 @@ void QtWindowView::placeForShow() {
                 static_cast<int>(std::ceil(r.width() / dpr)),
                 static_cast<int>(std::ceil(r.height() / dpr)));
   }
+}
+
+CanvasWidget* QtWindowView::keyTarget() const {
+  for (auto it = bound_.rbegin(); it != bound_.rend(); ++it)
+    if (it->control->kind() == ControlKind::Canvas && it->control->on.keyDown &&
+        it->control->visible())
+      return qobject_cast<CanvasWidget*>(it->widget);
+  return nullptr;
+}
+
+void QtWindowView::takeKeyboard() {
+  CanvasWidget* target = keyTarget();
+  if (!target) return;
+  target->setFocus(Qt::OtherFocusReason);
+  if (model_.style() != WindowStyle::BorderlessTopmost) return;
+  if (!grabRetry_) {
+    grabRetry_ = new QTimer(this);
+    grabRetry_->setInterval(5);
+  }
+  grabRetry_->disconnect();
+  int triesLeft = 200;
+  connect(grabRetry_, &QTimer::timeout, this, [this, target, triesLeft]() mutable {
+    if (windowHandle() && windowHandle()->isExposed()) {
+      target->grabKeyboard();
+      grabRetry_->stop();
+    } else if (--triesLeft <= 0) {
+      grabRetry_->stop();  // focus alone must do; a window manager usually gives it
+    }
+  });
+  grabRetry_->start();
+}
+
+void QtWindowView::releaseKeyboardGrab() {
+  if (grabRetry_) grabRetry_->stop();
+  if (QWidget* grabber = QWidget::keyboardGrabber(); grabber && grabber->window() == this)
+    grabber->releaseKeyboard();
 }
 
 void QtWindowView::closeEvent(QCloseEvent* e) {

@@ -1,4 +1,5 @@
 #pragma once
+#include <QTimer>
 #include <QWidget>
 #include <functional>
 #include <unordered_map>
@@ -22,6 +23,10 @@ class QtWindowView : public QWidget {
   Window& model() { return model_; }
   void sync();
   void placeForShow();
+  // Gives the keyboard to the topmost canvas that takes keys; a borderless window also
+  // grabs it, once X can grant the grab (the window must be viewable).
+  void takeKeyboard();
+  void releaseKeyboardGrab();
 
  protected:
   void closeEvent(QCloseEvent* e) override;
@@ -36,12 +41,14 @@ class QtWindowView : public QWidget {
   QWidget* build(Control& c, QWidget* parent);
   void apply(Bound& b);
   void hideCoveredCanvases();
+  CanvasWidget* keyTarget() const;
 
   Window& model_;
   std::function<void()> afterInput_;
   std::function<void()> closeRequested_;
   std::vector<Bound> bound_;
   std::vector<CanvasWidget*> canvases_;
+  QTimer* grabRetry_ = nullptr;
 };
 
 }  // namespace qirvo
