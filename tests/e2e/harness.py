@@ -63,6 +63,13 @@ class Session:
         self.env["XDG_RUNTIME_DIR"] = runtime
 
     def __enter__(self):
+        try:
+            return self._start()
+        except BaseException:
+            self.__exit__(None, None, None)  # never leave a display behind
+            raise
+
+    def _start(self):
         self._start_display()
         # openbox now and then fails to take the display on a loaded machine: try again.
         for _ in range(3):
