@@ -63,7 +63,6 @@ class Canvas {
   Rect takeDirty();
 
  private:
-  int widthLocked() const { return width_; }
   ColourValue readLocked(int x, int y) const;
   void rebuildLocked();
   void resizeLocked(int w, int h);

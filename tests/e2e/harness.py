@@ -167,11 +167,8 @@ class Session:
         return (int(values["Absolute upper-left X"]), int(values["Absolute upper-left Y"]),
                 int(values["Width"]), int(values["Height"]))
 
-    def screenshot(self, save_as=None):
+    def screenshot(self):
         data = self.run(["import", "-window", "root", "-depth", "8", "ppm:-"]).stdout
-        if save_as:
-            with open(save_as, "wb") as f:
-                f.write(data)
         return parse_ppm(data)
 
     def save_png(self, path):

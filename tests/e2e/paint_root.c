@@ -1,6 +1,6 @@
 /* Paints a known pattern on the root window of $DISPLAY and keeps it there after exit.
-   Patterns: "bands" (coloured 8 x 8 checker with distinct colours per cell),
-   "plain:RRGGBB". The pattern of pixel (x, y) for "bands" is documented in pattern.py. */
+   Pattern "bands" (red follows x, green follows y, blue alternates in 16 x 16 cells;
+   pattern.py gives the same colour of every pixel). */
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <stdio.h>
@@ -18,7 +18,7 @@ static unsigned long bands(int x, int y) {
 
 int main(int argc, char** argv) {
   if (argc < 2) {
-    fprintf(stderr, "usage: paint_root bands|plain:RRGGBB\n");
+    fprintf(stderr, "usage: paint_root bands\n");
     return 2;
   }
   Display* d = XOpenDisplay(NULL);
@@ -27,13 +27,11 @@ int main(int argc, char** argv) {
   Window root = RootWindow(d, screen);
   int w = DisplayWidth(d, screen);
   int h = DisplayHeight(d, screen);
-  unsigned long plain = 0;
-  int isPlain = strncmp(argv[1], "plain:", 6) == 0;
-  if (isPlain) plain = strtoul(argv[1] + 6, NULL, 16);
+  if (strcmp(argv[1], "bands") != 0) return 2;
   char* data = malloc((size_t)w * h * 4);
   XImage* img = XCreateImage(d, DefaultVisual(d, screen), 24, ZPixmap, 0, data, w, h, 32, 0);
   for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) XPutPixel(img, x, y, isPlain ? plain : bands(x, y));
+    for (int x = 0; x < w; ++x) XPutPixel(img, x, y, bands(x, y));
   Pixmap pm = XCreatePixmap(d, root, w, h, 24);
   GC gc = XCreateGC(d, pm, 0, NULL);
   XPutImage(d, pm, gc, img, 0, 0, 0, 0, w, h);
